@@ -12,5 +12,8 @@ mkdir -p "$prefix"
   flock 9
   # Wine services started here must not inherit the lock.
   [ -f "$prefix/system.reg" ] || wineboot -i >/dev/null 2>&1 9>&-
+  # Drive S: is the tests' drive for a server installed in the root of a drive.
+  mkdir -p "$prefix/drive_s"
+  [ -L "$prefix/dosdevices/s:" ] || ln -s ../drive_s "$prefix/dosdevices/s:"
 ) 9>"$prefix.lock"
 exec wine "$@"

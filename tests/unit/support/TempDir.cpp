@@ -11,6 +11,7 @@
 #ifdef _WIN32
 #include <direct.h>
 #include <io.h>
+#include <windows.h>
 #else
 #include "app/HostPath.h"
 #endif
@@ -51,34 +52,59 @@ std::string UniqueName() {
     return name.str();
 }
 
-}  // namespace
-
-TempDir::TempDir() {
+fs::path FreshDirectory() {
     const fs::path directory = fs::temp_directory_path() / UniqueName();
     fs::create_directories(directory);
-    path_ = directory.string();
+    return directory;
 }
 
-TempDir::~TempDir() {
+}  // namespace
+
+void FixtureDir::RemoveContents() const {
     std::error_code ignored;
-    for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
+    const fs::path root(Native(path_ + "\\"));
+    for (const auto& entry : fs::recursive_directory_iterator(root, ignored)) {
         fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ignored);
     }
-    fs::remove_all(path_, ignored);
+    for (const auto& entry : fs::directory_iterator(root, ignored)) fs::remove_all(entry.path(), ignored);
 }
 
-std::string TempDir::File(std::string_view name) const { return path_ + "\\" + std::string(name); }
+TempDir::TempDir() : FixtureDir(FreshDirectory().string()) {}
 
-void TempDir::Write(std::string_view name, std::string_view bytes) const {
+TempDir::~TempDir() {
+    RemoveContents();
+    std::error_code ignored;
+    fs::remove(Native(path()), ignored);
+}
+
+#ifdef _WIN32
+TestDrive::TestDrive() : FixtureDir("S:") {
+    available_ = (GetFileAttributesA("S:\\") & FILE_ATTRIBUTE_DIRECTORY) && GetDriveTypeA("S:\\") != DRIVE_NO_ROOT_DIR;
+    if (available_) RemoveContents();
+}
+TestDrive::~TestDrive() {
+    if (available_) RemoveContents();
+}
+#else
+TestDrive::TestDrive() : FixtureDir("S:") {
+    MapDrive('s', host_.path());
+    available_ = true;
+}
+TestDrive::~TestDrive() { MapDrive('s', ""); }
+#endif
+
+std::string FixtureDir::File(std::string_view name) const { return path_ + "\\" + std::string(name); }
+
+void FixtureDir::Write(std::string_view name, std::string_view bytes) const {
     FilePtr out(std::fopen(Native(File(name)).c_str(), "wb"));
     if (!out || std::fwrite(bytes.data(), 1, bytes.size(), out.get()) != bytes.size()) {
         throw std::runtime_error("cannot write fixture " + File(name));
     }
 }
 
-std::optional<std::string> TempDir::Read(std::string_view name) const { return ReadAll(Native(File(name))); }
+std::optional<std::string> FixtureDir::Read(std::string_view name) const { return ReadAll(Native(File(name))); }
 
-void TempDir::MakeDirectory(std::string_view name) const {
+void FixtureDir::MakeDirectory(std::string_view name) const {
 #ifdef _WIN32
     _mkdir(Native(File(name)).c_str());
 #else
@@ -87,7 +113,7 @@ void TempDir::MakeDirectory(std::string_view name) const {
 }
 
 // On Windows this sets the read-only attribute.
-void TempDir::MakeReadOnly(std::string_view name) const {
+void FixtureDir::MakeReadOnly(std::string_view name) const {
 #ifdef _WIN32
     _chmod(Native(File(name)).c_str(), _S_IREAD);
 #else
