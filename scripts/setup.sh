@@ -64,8 +64,9 @@ lifeng_start_xvfb() {
 # away from ctest: they would hold a test's output pipe open and ctest would wait for them.
 lifeng_start_wineserver() {
   local prefix=$1
-  mkdir -p "$prefix"
+  scripts/wine-run.sh "$prefix" cmd /c exit </dev/null >/dev/null 2>&1  # makes the prefix when missing
   WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+  WINEPREFIX="$prefix" wineserver -w
   WINEPREFIX="$prefix" wineserver -p
   scripts/wine-run.sh "$prefix" cmd /c exit </dev/null >/dev/null 2>&1
   trap "WINEPREFIX='$prefix' wineserver -k 2>/dev/null || true; kill \${LIFENG_XVFB_PID:-} 2>/dev/null || true" EXIT

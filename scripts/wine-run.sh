@@ -11,9 +11,18 @@ mkdir -p "$prefix"
 (
   flock 9
   # Wine services started here must not inherit the lock.
-  [ -f "$prefix/system.reg" ] || wineboot -i >/dev/null 2>&1 9>&-
-  # Drive S: is the tests' drive for a server installed in the root of a drive.
-  mkdir -p "$prefix/drive_s"
-  [ -L "$prefix/dosdevices/s:" ] || ln -s ../drive_s "$prefix/dosdevices/s:"
+  if [ ! -f "$prefix/system.reg" ]; then
+    wineboot -i >/dev/null 2>&1 9>&-
+    # Windows go into a virtual desktop: Wine then draws their frames itself, and without a
+    # window manager it would wait two seconds whenever a window is hidden.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 9>&-
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 9>&-
+    # Drive S: is the tests' drive for a server installed in the root of a drive. Wine's mount
+    # manager lists drives when it starts, so the server restarts to let the shell see it.
+    mkdir -p "$prefix/drive_s"
+    ln -s ../drive_s "$prefix/dosdevices/s:"
+    wineserver -k 9>&-
+    wineserver -w 9>&-
+  fi
 ) 9>"$prefix.lock"
 exec wine "$@"

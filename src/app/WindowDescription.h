@@ -63,6 +63,18 @@ inline constexpr ListColumn kAttributeColumns[] = {{"序号", 40}, {"自定义�
 inline constexpr int kSliderMaximum = 255;        // the thumb runs from 0 to this
 inline constexpr int kSliderValueMaximum = 32767;  // the stored position value runs to this
 
+// The order in which Tab moves the focus: reading order, panel by panel, slot row by slot row.
+inline constexpr Control kTabOrder[] = {
+    Control::编辑框_服务端路径, Control::按钮_浏览, Control::超级列表框_属性, Control::编辑框_绑定数量,
+    Control::编辑框_序号01, Control::组合框1, Control::编辑框_颜色01, Control::编辑框_序号02, Control::组合框2, Control::编辑框_颜色02,
+    Control::编辑框_序号03, Control::组合框3, Control::编辑框_颜色03, Control::编辑框_序号04, Control::组合框4, Control::编辑框_颜色04,
+    Control::编辑框_序号05, Control::组合框5, Control::编辑框_颜色05, Control::编辑框_序号06, Control::组合框6, Control::编辑框_颜色06,
+    Control::编辑框_序号07, Control::组合框7, Control::编辑框_颜色07, Control::编辑框_序号08, Control::组合框8, Control::编辑框_颜色08,
+    Control::编辑框_序号09, Control::组合框9, Control::编辑框_颜色09, Control::编辑框_序号10, Control::组合框10, Control::编辑框_颜色10,
+    Control::编辑框_自定义文本, Control::编辑框_自定义颜色, Control::编辑框_颜色, Control::滑块条1,
+    Control::按钮_重新读取, Control::按钮_生成,
+};
+
 // Every control, container by container, each container's controls from the top of the
 // stacking order down.
 std::span<const ControlDescription> WindowDescription();
