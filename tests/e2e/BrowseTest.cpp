@@ -13,14 +13,19 @@ protected:
     void SetUp() override {
         if (GetDriveTypeA("S:\\") == DRIVE_NO_ROOT_DIR) GTEST_SKIP() << "no test drive S: here";
     }
+
+    // Clicks the browse button; the shell's folder browser that opens, or nullptr.
+    static HWND OpenFolderBrowser(Workshop& app) {
+        app.Click(按钮_浏览);
+        return WaitFolderBrowser(app.process().id(), 10s);
+    }
 };
 
 TEST_F(Browse, AServerInADriveRootIsStoredWithTwoSeparatorsAndItsNamesLoad) {
     const ServerFolder server("[Setup]\r\nCustomItemValueNames0=根目录属性\r\n", "S:");
     Workshop app(SettingsNaming(DemoServer()));
     ASSERT_TRUE(app.started());
-    app.Click(按钮_浏览);
-    const HWND dialog = WaitFolderBrowser(app.process().id(), 10s);
+    const HWND dialog = OpenFolderBrowser(app);
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(IsWindowEnabled(app.window()));
     ASSERT_TRUE(ChooseFolder(dialog, "(S:)"));
@@ -34,8 +39,7 @@ TEST_F(Browse, AServerInADriveRootIsStoredWithTwoSeparatorsAndItsNamesLoad) {
 TEST_F(Browse, AFolderWithoutAServerIsRefusedWithAWarning) {
     Workshop app(SettingsNaming(DemoServer()));
     ASSERT_TRUE(app.started());
-    app.Click(按钮_浏览);
-    const HWND dialog = WaitFolderBrowser(app.process().id(), 10s);
+    const HWND dialog = OpenFolderBrowser(app);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(ChooseFolder(dialog, "(C:)"));
     const BoxInfo box = app.WaitBox();
@@ -50,8 +54,7 @@ TEST_F(Browse, AFolderWithoutAServerIsRefusedWithAWarning) {
 TEST_F(Browse, CancellingChangesNothing) {
     Workshop app(SettingsNaming(DemoServer()));
     ASSERT_TRUE(app.started());
-    app.Click(按钮_浏览);
-    const HWND dialog = WaitFolderBrowser(app.process().id(), 10s);
+    const HWND dialog = OpenFolderBrowser(app);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(CancelFolder(dialog));
     EXPECT_TRUE(app.NoBox());

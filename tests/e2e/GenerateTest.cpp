@@ -23,6 +23,7 @@ TEST(Generate, TheWorkedExampleIsWrittenByteForByteAndOpened) {
     Workshop app(SettingsNaming(DemoServer()));
     ASSERT_TRUE(app.started());
     EnterWorkedExample(app);
+    WaitFor([&] { return SendMessageA(app.At(组合框2), CB_GETCURSEL, 0, 0) == 1; }, 5s);
     ASSERT_EQ(SendMessageA(app.At(组合框2), CB_GETCURSEL, 0, 0), 1);
     TakeOpenedFiles();
     app.Click(按钮_生成);

@@ -82,6 +82,7 @@ TEST(Keyboard, TabMovesThroughTheControlsInReadingOrder) {
         const Control from = kTabOrder[i - 1];
         const Control to = kTabOrder[i % count];
         Settle(app.window(), PressKey(app.At(from), VK_TAB));
+        WaitFor([&] { return app.Focused() == app.At(to); }, 5s);
         ASSERT_EQ(app.Focused(), app.At(to)) << "after control " << i - 1;
     }
 }

@@ -132,9 +132,16 @@ BoxInfo Workshop::WaitBox(Millis limit) const {
     return ReadMessageBox(box);
 }
 
+::testing::AssertionResult Workshop::Holds(Control control, std::string_view text) const {
+    std::string seen;
+    WaitFor([&] { return (seen = Text(control)) == text; }, 5s);
+    if (seen == text) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "holds \"" << seen << "\", not \"" << text << "\"";
+}
+
 ::testing::AssertionResult Workshop::Shows(Control control, POINT point, COLORREF colour) const {
     COLORREF seen = CLR_INVALID;
-    WaitFor([&] { return (seen = ScreenPixel(At(control), point)) == colour; }, 3s);
+    WaitFor([&] { return (seen = ScreenPixel(At(control), point)) == colour; }, 5s);
     if (seen == colour) return ::testing::AssertionSuccess();
     char message[96];
     std::snprintf(message, sizeof message, "shows 0x%06lX at (%ld, %ld), not 0x%06lX", seen, point.x, point.y, colour);

@@ -74,6 +74,9 @@ public:
     BoxInfo WaitBox(Millis limit = 10s) const;
     bool NoBox(Millis quiet = 500ms) const { return NoMessageBox(process_.id(), quiet); }
 
+    // True once the control holds this text: what input sets may take a moment to arrive.
+    ::testing::AssertionResult Holds(Control control, std::string_view text) const;
+
     // True once the client area of the control shows colour at this point (painting lags a little).
     ::testing::AssertionResult Shows(Control control, POINT point, COLORREF colour) const;
 

@@ -46,13 +46,10 @@ TEST_F(HandlerTest, AnExistingSetupIniIsNeverRepaired) {
 
 TEST(LoadServerDirectoryWithoutRunDirectory, ShowsTheDefaultWhenSetupIniCannotBeWritten) {
     test::TempDir parent;
-    test::RecordingPlatform platform(parent.File("missing"));
-    test::WindowModel window;
-    App app{window, platform, SystemIniProfile()};
-    window.Connect(app);
-    window.Start();
+    test::ModelApp missing(parent.File("missing"));
+    missing.window.Start();
     EXPECT_FALSE(parent.Read("missing\\Setup.ini").has_value());
-    EXPECT_EQ(window.ReadText(编辑框_服务端路径), "D:\\Mirserver\\");
+    EXPECT_EQ(missing.window.ReadText(编辑框_服务端路径), "D:\\Mirserver\\");
 }
 
 TEST_F(RunningWindowTest, ChoosingAServerFolderStoresItWithASeparatorAndReloads) {

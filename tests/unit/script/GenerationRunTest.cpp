@@ -135,17 +135,14 @@ TEST_F(GenerationRunTest, AFailedWriteWarnsKeepsThePreviousFileAndOpensNothing) 
 
 TEST(GenerationRunWithoutRunDirectory, AMissingDirectoryIsAFailedWriteToo) {
     test::TempDir parent;
-    test::RecordingPlatform platform(parent.File("gone"));
-    test::WindowModel window;
-    App app{window, platform, SystemIniProfile()};
-    window.Connect(app);
-    window.Start();
-    platform.messages.clear();
-    for (Control index : kIndexFields) window.Type(index, "1");
-    window.Click(按钮_生成);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "脚本文件写入失败！");
-    EXPECT_TRUE(platform.opened.empty());
+    test::ModelApp gone(parent.File("gone"));
+    gone.window.Start();
+    gone.platform.messages.clear();
+    for (Control index : kIndexFields) gone.window.Type(index, "1");
+    gone.window.Click(按钮_生成);
+    ASSERT_EQ(gone.platform.messages.size(), 1u);
+    EXPECT_EQ(gone.platform.messages[0].text, "脚本文件写入失败！");
+    EXPECT_TRUE(gone.platform.opened.empty());
 }
 
 TEST(ScriptFilePath, IsBesideTheProgramAlsoInADriveRoot) {

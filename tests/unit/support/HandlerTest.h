@@ -9,9 +9,17 @@
 
 namespace lifeng::test {
 
+// The handlers' world over the model: the window, the system's services with a record of what
+// they were asked, and the system's INI provider.
+struct ModelApp {
+    explicit ModelApp(std::string runDirectory) : platform(std::move(runDirectory)) { window.Connect(app); }
+    RecordingPlatform platform;
+    WindowModel window;
+    App app{window, platform, SystemIniProfile()};
+};
+
 class HandlerTest : public ::testing::Test {
 protected:
-    HandlerTest() { window.Connect(app); }
 
     // A server directory under the run directory, with the given Mir200\!Setup.txt; its path
     // ends with a separator, as the path box holds it.
@@ -30,9 +38,10 @@ protected:
     }
 
     TempDir run;
-    RecordingPlatform platform{run.path()};
-    WindowModel window;
-    App app{window, platform, SystemIniProfile()};
+    ModelApp model{run.path()};
+    RecordingPlatform& platform = model.platform;
+    WindowModel& window = model.window;
+    App& app = model.app;
 };
 
 // A window that has started; what the start showed is forgotten.
