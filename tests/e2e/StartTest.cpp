@@ -85,6 +85,10 @@ TEST(Keyboard, TabMovesThroughTheControlsInReadingOrder) {
         WaitFor([&] { return app.Focused() == app.At(to); }, 5s);
         ASSERT_EQ(app.Focused(), app.At(to)) << "after control " << i - 1;
     }
+    // Shift+Tab goes back, from the first control round to the last.
+    ASSERT_TRUE(PressShifted(VK_TAB));
+    WaitFor([&] { return app.Focused() == app.At(kTabOrder[count - 1]); }, 5s);
+    EXPECT_EQ(app.Focused(), app.At(kTabOrder[count - 1]));
 }
 
 TEST(Keyboard, AltRReloadsTheNames) {

@@ -202,42 +202,21 @@ bool Focus(HWND control) {
     return FocusedControl(control) == control;
 }
 
-int TypeText(HWND target, std::string_view gbk, Via via) {
+int TypeText(HWND target, std::string_view gbk) {
     int posted = 0;
-    std::vector<INPUT> ins;
     for (size_t i = 0; i < gbk.size(); ++i) {
         const bool pair = IsDBCSLeadByte(static_cast<BYTE>(gbk[i])) && i + 1 < gbk.size();
         WCHAR wc = 0;
         MultiByteToWideChar(CP_ACP, 0, gbk.data() + i, pair ? 2 : 1, &wc, 1);
         if (pair) ++i;
-        if (via == Via::Post) {
-            // The W form needs no lead-byte pairing state in either process.
-            PostMessageW(target, WM_CHAR, wc, 1);
-            ++posted;
-        } else {
-            INPUT in{};
-            in.type = INPUT_KEYBOARD;
-            in.ki.wScan = wc;
-            in.ki.dwFlags = KEYEVENTF_UNICODE;
-            ins.push_back(in);
-            in.ki.dwFlags |= KEYEVENTF_KEYUP;
-            ins.push_back(in);
-        }
+        // The W form needs no lead-byte pairing state in either process.
+        PostMessageW(target, WM_CHAR, wc, 1);
+        ++posted;
     }
-    if (via == Via::SendInput) SendInputs(ins);
     return posted;
 }
 
-int PressKey(HWND target, WORD vk, Via via, bool shift) {
-    if (via == Via::SendInput) {
-        std::vector<INPUT> ins;
-        if (shift) ins.push_back(KeyInput(VK_SHIFT, false));
-        ins.push_back(KeyInput(vk, false));
-        ins.push_back(KeyInput(vk, true));
-        if (shift) ins.push_back(KeyInput(VK_SHIFT, true));
-        SendInputs(ins);
-        return 0;
-    }
+int PressKey(HWND target, WORD vk) {
     // Posted keys carry no key state; TranslateMessage in the target's loop still turns
     // VK_BACK / VK_ESCAPE / VK_TAB into their WM_CHAR.
     PostMessageA(target, WM_KEYDOWN, vk, KeyLParam(vk, false, false));
@@ -245,14 +224,13 @@ int PressKey(HWND target, WORD vk, Via via, bool shift) {
     return 3;
 }
 
-int PressAlt(HWND target, char letter, Via via) {
+bool PressShifted(WORD vk) {
+    std::vector<INPUT> ins{KeyInput(VK_SHIFT, false), KeyInput(vk, false), KeyInput(vk, true), KeyInput(VK_SHIFT, true)};
+    return SendInputs(ins);
+}
+
+int PressAlt(HWND target, char letter) {
     const WORD vk = static_cast<WORD>(letter >= 'a' && letter <= 'z' ? letter - 'a' + 'A' : letter);
-    if (via == Via::SendInput) {
-        std::vector<INPUT> ins{KeyInput(VK_MENU, false), KeyInput(vk, false), KeyInput(vk, true),
-                               KeyInput(VK_MENU, true)};
-        SendInputs(ins);
-        return 0;
-    }
     PostMessageA(target, WM_SYSKEYDOWN, VK_MENU, KeyLParam(VK_MENU, false, true));
     PostMessageA(target, WM_SYSKEYDOWN, vk, KeyLParam(vk, false, true));
     PostMessageA(target, WM_SYSKEYUP, vk, KeyLParam(vk, true, true));
@@ -260,30 +238,16 @@ int PressAlt(HWND target, char letter, Via via) {
     return 5;
 }
 
-bool Click(HWND control, Via via) {
+bool Click(HWND control) {
     RECT rc{};
     if (!GetClientRect(control, &rc)) return false;
-    POINT pt{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-    if (via == Via::Post) {
-        {
-            InputAttachment attach(control);
-            SetForegroundWindow(GetAncestor(control, GA_ROOT));
-        }
-        // Posted, never sent: the click may open a modal box.
-        const LPARAM at = MAKELPARAM(pt.x, pt.y);
-        return PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at) && PostMessageA(control, WM_LBUTTONUP, 0, at);
+    {
+        InputAttachment attach(control);
+        SetForegroundWindow(GetAncestor(control, GA_ROOT));
     }
-    ClientToScreen(control, &pt);
-    // The move goes in the same batch: after SetCursorPos the button press sometimes
-    // landed elsewhere inside a Wine virtual desktop.
-    std::vector<INPUT> ins(3);
-    for (auto& in : ins) in.type = INPUT_MOUSE;
-    ins[0].mi.dx = MulDiv(pt.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    ins[0].mi.dy = MulDiv(pt.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    ins[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ins[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    ins[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    return SendInputs(ins);
+    // Posted, never sent: the click may open a modal box.
+    const LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    return PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at) && PostMessageA(control, WM_LBUTTONUP, 0, at);
 }
 
 // ---- message boxes ----------------------------------------------------------
@@ -315,7 +279,7 @@ BoxInfo ReadMessageBox(HWND box) {
 
 bool PressDialogButton(HWND dlg, int id, Millis limit) {
     const HWND button = GetDlgItem(dlg, id);
-    if (!button || !Click(button, Via::Post)) return false;
+    if (!button || !Click(button)) return false;
     return WaitFor([dlg] { return !IsWindow(dlg); }, limit);
 }
 

@@ -46,7 +46,6 @@ public:
 
     bool ok() const { return proc_ != nullptr; }
     DWORD id() const { return pid_; }
-    HANDLE handle() const { return proc_.get(); }
     bool Running() const;
     bool WaitExit(Millis limit);
     // Waits; kills on timeout. True when it ended by itself.
@@ -71,8 +70,7 @@ HWND WaitTopWindow(DWORD pid, Millis limit, const char* cls = nullptr, const cha
 // True once every message sent to w's thread before has been handled.
 bool WaitIdle(HWND w, Millis limit = 5s);
 // Posted input is handled after sent messages; each round trip lets the loop take at
-// least one posted message, so `posted` is how many were queued. SendInput arrives
-// later through the server: poll for its effect instead.
+// least one posted message, so `posted` is how many were queued.
 bool Settle(HWND w, int posted, Millis limit = 5s);
 
 HWND FindControl(HWND root, int id);    // any depth below root
@@ -87,23 +85,22 @@ std::vector<COLORREF> ClientPixels(HWND w);
 
 // ---- input ----------------------------------------------------------------
 
-enum class Via { Post, SendInput };
-
 // Attaches to the control's input queue, brings its top-level forward and focuses it.
 bool Focus(HWND control);
-// GBK bytes; a lead+trail pair is one character. Post goes to `target`, SendInput to the
-// focus (KEYEVENTF_UNICODE). Returns how many messages were posted (for settle).
-int TypeText(HWND target, std::string_view gbk, Via via = Via::Post);
-// Posted keys carry no modifier state, so `shift` needs SendInput.
-int PressKey(HWND target, WORD vk, Via via = Via::Post, bool shift = false);
-int PressAlt(HWND target, char letter, Via via = Via::Post);
+// Posted to target. GBK bytes; a lead+trail pair is one character. Each returns how many
+// messages it posted (for Settle).
+int TypeText(HWND target, std::string_view gbk);
+int PressKey(HWND target, WORD vk);
+int PressAlt(HWND target, char letter);
+// Posted keys carry no modifier state, so Shift+key goes through SendInput to whatever has the
+// focus, and arrives later through the server: poll for its effect.
+bool PressShifted(WORD vk);
 // A user click at the control's centre: the control takes the focus before it handles the click.
-bool Click(HWND control, Via via = Via::Post);
+bool Click(HWND control);
 
 // ---- message boxes ----------------------------------------------------------
 
 enum class BoxIcon { None, Error, Warning, Information, Question, Unknown };
-const char* IconName(BoxIcon i);
 
 struct BoxInfo {
     HWND wnd = nullptr;

@@ -83,11 +83,6 @@ std::vector<COLORREF> ClientPixels(HWND w) {
     return pixels;
 }
 
-const char* IconName(BoxIcon i) {
-    static constexpr std::array<const char*, 6> names{"none", "error", "warning", "information", "question", "unknown"};
-    return names[static_cast<size_t>(i)];
-}
-
 // Icon handles are per process under Wine (STM_GETICON's handle never equals our LoadIcon's),
 // so the shown icon is recognised by its pixels: each candidate is drawn on the static's
 // background colour (its corner is transparent in every system icon) and compared.
