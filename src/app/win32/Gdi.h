@@ -2,8 +2,6 @@
 // Owners for GDI objects and device contexts, so every exit path gives them back.
 #include <windows.h>
 
-#include <utility>
-
 namespace lifeng::win32 {
 
 // Owns a GDI object (brush, pen, bitmap, font) and deletes it.
@@ -14,11 +12,6 @@ public:
     ~GdiObject() { Reset(); }
     GdiObject(const GdiObject&) = delete;
     GdiObject& operator=(const GdiObject&) = delete;
-    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.handle_, nullptr));
-        return *this;
-    }
     Handle get() const { return handle_; }
     void Reset(Handle handle = nullptr) {
         if (handle_) DeleteObject(handle_);

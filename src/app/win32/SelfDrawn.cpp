@@ -52,11 +52,6 @@ LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_ERASEBKGND:
         return 1;  // the paint covers every pixel
-    case WM_SETTEXT: {
-        const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
-        InvalidateRect(window, nullptr, FALSE);
-        return result;
-    }
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

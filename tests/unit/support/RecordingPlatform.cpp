@@ -26,7 +26,6 @@ bool RecordingPlatform::WriteFile(const std::string& path, std::string_view byte
 }
 
 void RecordingPlatform::HandlePendingEvents() {
-    ++pendingEventRounds;
     while (!pendingEvents.empty()) {
         auto event = std::move(pendingEvents.front());
         pendingEvents.pop_front();

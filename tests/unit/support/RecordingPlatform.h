@@ -28,7 +28,6 @@ public:
     std::vector<std::string> folderInstructions;
     std::vector<std::string> opened;
     std::deque<std::function<void()>> pendingEvents;       // input waiting in the queue
-    int pendingEventRounds = 0;
 
 private:
     std::string runDirectory_;
