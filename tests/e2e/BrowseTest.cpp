@@ -7,11 +7,10 @@ namespace {
 
 using enum Control;
 
-// Drive S: is linked to a folder of the test prefix by the test runner.
 class Browse : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (GetDriveTypeA("S:\\") == DRIVE_NO_ROOT_DIR) GTEST_SKIP() << "no test drive S: here";
+        if (!drive.available()) GTEST_SKIP() << "no test drive S: here";
     }
 
     // Clicks the browse button; the shell's folder browser that opens, or nullptr.
@@ -19,10 +18,12 @@ protected:
         app.Click(按钮_浏览);
         return WaitFolderBrowser(app.process().id(), 10s);
     }
+
+    const test::TestDrive drive;  // linked to a folder of the test prefix by the test runner
 };
 
 TEST_F(Browse, AServerInADriveRootIsStoredWithTwoSeparatorsAndItsNamesLoad) {
-    const ServerFolder server("[Setup]\r\nCustomItemValueNames0=根目录属性\r\n", "S:");
+    MakeServer(drive, "[Setup]\r\nCustomItemValueNames0=根目录属性\r\n");
     Workshop app(SettingsNaming(DemoServer()));
     ASSERT_TRUE(app.started());
     const HWND dialog = OpenFolderBrowser(app);

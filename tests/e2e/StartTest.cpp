@@ -106,11 +106,11 @@ TEST(Keyboard, AltRReloadsTheNames) {
 }
 
 TEST(Reload, ShowsTheFileAsItIsNowThenTheNotice) {
-    const ServerFolder server("[Setup]\r\nCustomItemValueNames0=旧名称\r\n");
-    Workshop app(SettingsNaming(server.path()));
+    const test::TempDir server;
+    Workshop app(SettingsNaming(MakeServer(server, "[Setup]\r\nCustomItemValueNames0=旧名称\r\n")));
     ASSERT_TRUE(app.started());
     EXPECT_EQ(ListCell(app.At(超级列表框_属性), 0, 1), "旧名称");
-    server.Rewrite("[Setup]\r\nCustomItemValueNames0=新名称\r\n");
+    server.Write("Mir200\\!Setup.txt", "[Setup]\r\nCustomItemValueNames0=新名称\r\n");
     app.Click(按钮_重新读取);
     const BoxInfo box = app.WaitBox();
     EXPECT_EQ(box.text, "服务端自定义属性重读成功！");

@@ -1,41 +1,8 @@
 #include "e2e/Workshop.h"
 
-#include <atomic>
 #include <cstdio>
-#include <filesystem>
 
 namespace lifeng::e2e {
-namespace {
-
-std::optional<std::string> ReadAll(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return std::nullopt;
-    std::string content;
-    char buffer[4096];
-    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) content.append(buffer, got);
-    std::fclose(file);
-    return content;
-}
-
-bool WriteAll(const std::string& path, std::string_view bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
-}
-
-std::string FreshDirectory() {
-    static std::atomic<int> counter{0};
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string path = std::string(temp) + "lifeng-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(GetTickCount()) + "-" + std::to_string(counter++);
-    CreateDirectoryA(path.c_str(), nullptr);
-    return path;
-}
-
-}  // namespace
-
 std::string SettingsNaming(std::string_view serverDirectory) {
     return "[软件设置]\r\n服务端路径=" + std::string(serverDirectory) + "\r\n";
 }
@@ -44,7 +11,7 @@ std::string DemoServer() { return LIFENG_DEMO_SERVER; }
 
 std::vector<std::string> TakeOpenedFiles() {
     const std::string log = LIFENG_OPENED_LOG;
-    const std::string content = ReadAll(log).value_or("");
+    const std::string content = test::ReadFileBytes(log).value_or("");
     DeleteFileA(log.c_str());
     std::vector<std::string> opened;
     for (size_t start = 0, end; (end = content.find("\r\n", start)) != std::string::npos; start = end + 2) {
@@ -53,33 +20,16 @@ std::vector<std::string> TakeOpenedFiles() {
     return opened;
 }
 
-ServerFolder::ServerFolder(std::string_view setupText, std::string root)
-    : ownsDirectory_(root.empty()), directory_(ownsDirectory_ ? FreshDirectory() : std::move(root)) {
-    RemoveContents();
-    CreateDirectoryA((directory_ + "\\Mir200").c_str(), nullptr);
-    Rewrite(setupText);
+std::string MakeServer(const test::FixtureDir& dir, std::string_view setupText) {
+    dir.MakeDirectory("Mir200");
+    dir.Write("Mir200\\!Setup.txt", setupText);
+    return dir.path() + "\\";
 }
 
-ServerFolder::~ServerFolder() {
-    RemoveContents();
-    if (ownsDirectory_) RemoveDirectoryA(directory_.c_str());
-}
-
-void ServerFolder::Rewrite(std::string_view setupText) const {
-    WriteAll(directory_ + "\\Mir200\\!Setup.txt", setupText);
-}
-
-void ServerFolder::RemoveContents() const {
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(directory_ + "\\"), ignored)) {
-        std::filesystem::remove_all(entry.path(), ignored);
-    }
-}
-
-Workshop::Workshop(std::optional<std::string> setupIni) : runDirectory_(FreshDirectory()) {
-    const std::string exe = runDirectory_ + "\\LifengWorkshop.exe";
+Workshop::Workshop(std::optional<std::string> setupIni) {
+    const std::string exe = run_.File("LifengWorkshop.exe");
     if (!CopyFileA(LIFENG_EXE, exe.c_str(), FALSE)) return;
-    if (setupIni && !WriteAll(runDirectory_ + "\\Setup.ini", *setupIni)) return;
+    if (setupIni) run_.Write("Setup.ini", *setupIni);
     // Started from elsewhere, so that the program has to find its own directory.
     process_ = Process::Launch(exe, "", "C:\\");
     if (!process_.ok()) return;
@@ -90,12 +40,6 @@ Workshop::Workshop(std::optional<std::string> setupIni) : runDirectory_(FreshDir
 Workshop::~Workshop() {
     if (process_.Running() && IsWindow(window_)) PostMessageA(window_, WM_CLOSE, 0, 0);
     process_.WaitExitOrKill(10s);
-    std::error_code ignored;
-    std::filesystem::remove_all(std::filesystem::path(runDirectory_), ignored);
-}
-
-std::optional<std::string> Workshop::ReadFile(std::string_view name) const {
-    return ReadAll(runDirectory_ + "\\" + std::string(name));
 }
 
 HWND Workshop::At(Control control) const { return FindControl(window_, ControlId(control)); }

@@ -10,6 +10,7 @@
 
 #include "app/Controls.h"
 #include "e2e/UiDriver.h"
+#include "support/TempDir.h"
 
 namespace lifeng::e2e {
 
@@ -22,30 +23,16 @@ std::string DemoServer();
 // Files the stand-in editor was asked to open since the last call.
 std::vector<std::string> TakeOpenedFiles();
 
-// A server directory holding Mir200\!Setup.txt, removed afterwards; at root, it is that drive's
-// root (emptied before and after) rather than a fresh directory.
-class ServerFolder {
-public:
-    explicit ServerFolder(std::string_view setupText, std::string root = {});
-    ~ServerFolder();
-    ServerFolder(const ServerFolder&) = delete;
-    ServerFolder& operator=(const ServerFolder&) = delete;
-    // The directory with a final separator, as the path box holds it.
-    std::string path() const { return directory_ + "\\"; }
-    void Rewrite(std::string_view setupText) const;
-
-private:
-    void RemoveContents() const;
-    bool ownsDirectory_;
-    std::string directory_;
-};
+// Makes dir a server directory: its Mir200\!Setup.txt holds setupText. The directory's path
+// with a final separator, as the path box holds it.
+std::string MakeServer(const test::FixtureDir& dir, std::string_view setupText);
 
 class Workshop {
 public:
     // Starts the program; with setupIni, that Setup.ini lies beside it first.
     explicit Workshop(std::optional<std::string> setupIni = std::nullopt);
     // Closes the window if it is still open and waits for the program to end, killing it
-    // after a time limit; then removes the run directory.
+    // after a time limit; the run directory goes after that.
     ~Workshop();
     Workshop(const Workshop&) = delete;
     Workshop& operator=(const Workshop&) = delete;
@@ -53,8 +40,8 @@ public:
     bool started() const { return window_ != nullptr; }
     HWND window() const { return window_; }
     Process& process() { return process_; }
-    const std::string& runDirectory() const { return runDirectory_; }
-    std::optional<std::string> ReadFile(std::string_view name) const;
+    const std::string& runDirectory() const { return run_.path(); }
+    std::optional<std::string> ReadFile(std::string_view name) const { return run_.Read(name); }
 
     HWND At(Control control) const;
     std::string Text(Control control) const { return TextOf(At(control)); }
@@ -81,7 +68,7 @@ public:
     ::testing::AssertionResult Shows(Control control, POINT point, COLORREF colour) const;
 
 private:
-    std::string runDirectory_;
+    test::TempDir run_;  // declared first, so it is removed after the program has ended
     Process process_;
     HWND window_ = nullptr;
 };

@@ -201,18 +201,9 @@ void MainWindow::MoveFocus(bool backwards) {
     if (Describe(next).kind == ControlKind::EditBox) SendMessageA(At(next), EM_SETSEL, 0, -1);
 }
 
-std::string MainWindow::ReadTitle() {
-    std::string title(static_cast<size_t>(GetWindowTextLengthA(window_)) + 1, '\0');
-    title.resize(static_cast<size_t>(GetWindowTextA(window_, title.data(), static_cast<int>(title.size()))));
-    return title;
-}
+std::string MainWindow::ReadTitle() { return WindowText(window_); }
 
-std::string MainWindow::ReadText(Control box) {
-    HWND control = At(box);
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+std::string MainWindow::ReadText(Control box) { return WindowText(At(box)); }
 
 void MainWindow::WriteText(Control box, std::string_view text) {
     const std::string terminated(text);

@@ -1,7 +1,5 @@
 #include "app/win32/SelfDrawn.h"
 
-#include <string>
-
 #include "app/HeadingGradient.h"
 #include "app/WindowDescription.h"
 #include "app/win32/ControlIds.h"
@@ -9,12 +7,6 @@
 
 namespace lifeng::win32 {
 namespace {
-
-std::string TextOf(HWND window) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 void PaintLabel(HWND label) {
     const ControlDescription& description = Describe(ControlFromWindow(label));
@@ -33,7 +25,7 @@ void PaintLabel(HWND label) {
 
     SelectedObject font(paint.dc(), GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(paint.dc(), TRANSPARENT);
-    const std::string text = TextOf(label);
+    const std::string text = WindowText(label);
     const UINT layout = DT_NOCLIP | DT_LEFT | (description.multiLine ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER);
     if (description.embossed) {
         RECT shadow = client;

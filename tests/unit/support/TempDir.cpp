@@ -102,7 +102,9 @@ void FixtureDir::Write(std::string_view name, std::string_view bytes) const {
     }
 }
 
-std::optional<std::string> FixtureDir::Read(std::string_view name) const { return ReadAll(Native(File(name))); }
+std::optional<std::string> FixtureDir::Read(std::string_view name) const { return ReadFileBytes(File(name)); }
+
+std::optional<std::string> ReadFileBytes(const std::string& path) { return ReadAll(Native(path)); }
 
 void FixtureDir::MakeDirectory(std::string_view name) const {
 #ifdef _WIN32

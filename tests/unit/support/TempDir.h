@@ -54,6 +54,9 @@ private:
     bool available_ = false;
 };
 
+// The bytes of any file, by a path in the program's form; nothing when it cannot be read.
+std::optional<std::string> ReadFileBytes(const std::string& path);
+
 // A fixture file under tests/golden.
 std::string ReadTestData(std::string_view name);
 
